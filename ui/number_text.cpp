@@ -1,0 +1,258 @@
+#include "number_text.hpp"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <system_error>
+
+namespace varnok {
+namespace {
+
+constexpr std::string_view ideographicSpace = "\xE3\x80\x80";  // U+3000
+
+std::size_t blankLength(std::string_view text, std::size_t pos) {
+  if (text[pos] == ' ' || text[pos] == '\t') {
+    return 1;
+  }
+  return text.substr(pos, 3) == ideographicSpace ? 3 : 0;
+}
+
+std::string_view trimmed(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    const std::size_t n = blankLength(text, begin);
+    if (n == 0) {
+      break;
+    }
+    begin += n;
+  }
+  std::size_t end = text.size();
+  while (end > begin) {
+    if (text[end - 1] == ' ' || text[end - 1] == '\t') {
+      --end;
+    } else if (end - begin >= 3 && text.substr(end - 3, 3) == ideographicSpace) {
+      end -= 3;
+    } else {
+      break;
+    }
+  }
+  return text.substr(begin, end - begin);
+}
+
+// The ASCII form of the full-width character that a Chinese input method types in full-width
+// mode (U+FF0B, U+FF0D, U+FF0E, U+FF10 to U+FF19, U+FF25, U+FF45), or 0.
+char fullWidthAscii(std::string_view text, std::size_t pos) {
+  if (text.size() - pos < 3 || text[pos] != '\xEF') {
+    return 0;
+  }
+  const auto second = static_cast<unsigned char>(text[pos + 1]);
+  const auto third = static_cast<unsigned char>(text[pos + 2]);
+  if (second == 0xBC) {
+    if (third >= 0x90 && third <= 0x99) {
+      return static_cast<char>('0' + (third - 0x90));
+    }
+    switch (third) {
+      case 0x8B: return '+';
+      case 0x8D: return '-';
+      case 0x8E: return '.';
+      case 0xA5: return 'E';
+      default: return 0;
+    }
+  }
+  return second == 0xBD && third == 0x85 ? 'e' : 0;
+}
+
+bool isNumberChar(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
+}
+
+// Maps the text onto ASCII with '.' as the only separator; false for any other character.
+bool normalise(std::string_view text, std::string_view separator, std::string& out) {
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (!separator.empty() && text.substr(pos, separator.size()) == separator) {
+      out += '.';
+      pos += separator.size();
+    } else if (isNumberChar(text[pos])) {
+      out += text[pos];
+      ++pos;
+    } else if (const char c = fullWidthAscii(text, pos); c != 0) {
+      out += c;
+      pos += 3;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+struct Syntax {
+  std::size_t mantissaBegin;  // after the sign
+  std::size_t mantissaEnd;    // the exponent marker, or the end
+};
+
+// [+-] digits [. digits] with at least one digit, then [(e|E) [+-] digits].
+std::optional<Syntax> parseSyntax(std::string_view s) {
+  std::size_t pos = 0;
+  if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+    ++pos;
+  }
+  const std::size_t mantissaBegin = pos;
+  int digits = 0;
+  bool separatorSeen = false;
+  for (; pos < s.size() && (isDigit(s[pos]) || s[pos] == '.'); ++pos) {
+    if (s[pos] == '.') {
+      if (separatorSeen) {
+        return std::nullopt;
+      }
+      separatorSeen = true;
+    } else {
+      ++digits;
+    }
+  }
+  if (digits == 0) {
+    return std::nullopt;
+  }
+  const std::size_t mantissaEnd = pos;
+  if (pos < s.size()) {
+    if (s[pos] != 'e' && s[pos] != 'E') {
+      return std::nullopt;
+    }
+    ++pos;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+      ++pos;
+    }
+    if (pos == s.size()) {
+      return std::nullopt;
+    }
+    for (; pos < s.size(); ++pos) {
+      if (!isDigit(s[pos])) {
+        return std::nullopt;
+      }
+    }
+  }
+  return Syntax{mantissaBegin, mantissaEnd};
+}
+
+// The decimal exponent of the leading nonzero digit, saturated; only its sign is used, to tell
+// a value too large for a double from one too small.
+std::int64_t decimalMagnitude(std::string_view s, const Syntax& syntax) {
+  std::int64_t exponent = 0;
+  if (syntax.mantissaEnd < s.size()) {
+    std::size_t pos = syntax.mantissaEnd + 1;
+    const bool negative = s[pos] == '-';
+    if (s[pos] == '-' || s[pos] == '+') {
+      ++pos;
+    }
+    for (; pos < s.size() && exponent < 1'000'000'000; ++pos) {
+      exponent = exponent * 10 + (s[pos] - '0');
+    }
+    exponent = negative ? -exponent : exponent;
+  }
+  // Position of the leading nonzero digit: counted from the left among the integer digits, or
+  // as minus its place after the separator.
+  bool found = false;
+  std::int64_t position = 0;
+  std::int64_t integerDigits = 0;
+  std::int64_t fractionDigits = 0;
+  bool fraction = false;
+  for (std::size_t pos = syntax.mantissaBegin; pos < syntax.mantissaEnd; ++pos) {
+    if (s[pos] == '.') {
+      fraction = true;
+      continue;
+    }
+    fraction ? ++fractionDigits : ++integerDigits;
+    if (s[pos] != '0' && !found) {
+      found = true;
+      position = fraction ? -fractionDigits : integerDigits;
+    }
+  }
+  const std::int64_t leading = position > 0 ? integerDigits - position : position;
+  return leading + exponent;
+}
+
+}  // namespace
+
+std::optional<double> textToNumber(std::string_view text, std::string_view decimalSeparator) {
+  std::string s;
+  if (!normalise(trimmed(text), decimalSeparator, s)) {
+    return std::nullopt;
+  }
+  const std::optional<Syntax> syntax = parseSyntax(s);
+  if (!syntax) {
+    return std::nullopt;
+  }
+  // from_chars takes no leading plus sign.
+  const char* first = s.data() + (s[0] == '+' ? 1 : 0);
+  const char* last = s.data() + s.size();
+  double value = 0;
+  const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  if (error == std::errc::result_out_of_range) {
+    if (decimalMagnitude(s, *syntax) > 0) {
+      return std::nullopt;  // too large for a double
+    }
+    return s[0] == '-' ? -0.0 : 0.0;  // too small: rounds to zero
+  }
+  if (error != std::errc{} || end != last) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string numberToText(double x, std::string_view decimalSeparator) {
+  if (x == 0) {
+    return "0";  // also for -0, which is no negative value to show
+  }
+  // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
+                                    std::chars_format::scientific, 14);
+  const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const bool negative = sci[0] == '-';
+  const std::size_t lead = negative ? 1 : 0;
+  std::string digits;
+  digits += sci[lead];
+  digits += sci.substr(lead + 2, 14);
+  int exponent = std::atoi(sci.data() + lead + 17);
+  // Only the largest doubles round up to 1.79769313486232e308, which is beyond every double and
+  // so would not read back; write them rounded down instead.
+  if (exponent == 308 && digits == "179769313486232") {
+    digits = "179769313486231";
+  }
+  while (digits.size() > 1 && digits.back() == '0') {
+    digits.pop_back();
+  }
+
+  std::string out = negative ? "-" : "";
+  if (exponent >= -4 && exponent < 15) {
+    if (exponent < 0) {
+      out += '0';
+      out += decimalSeparator;
+      out.append(static_cast<std::size_t>(-exponent - 1), '0');
+      out += digits;
+      return out;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerDigits) {
+      out += digits;
+      out.append(integerDigits - digits.size(), '0');
+      return out;
+    }
+    out += digits.substr(0, integerDigits);
+    out += decimalSeparator;
+    out += digits.substr(integerDigits);
+    return out;
+  }
+  out += digits[0];
+  if (digits.size() > 1) {
+    out += decimalSeparator;
+    out += digits.substr(1);
+  }
+  out += exponent < 0 ? "e-" : "e+";
+  out += std::to_string(exponent < 0 ? -exponent : exponent);
+  return out;
+}
+
+}  // namespace varnok
