@@ -19,7 +19,7 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/ui/varnok
+	$(BUILD_DIR)/varnok
 
 clean:
 	rm -rf $(BUILD_DIR)

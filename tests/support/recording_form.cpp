@@ -2,11 +2,19 @@
 
 namespace varnok::testing {
 
-RecordingForm::RecordingForm() {
-  set(Field::Text3, "1.2");
-  set(Field::Text7, "5");
-  set(Field::Text8, "0.08");
+namespace {
+
+std::array<std::string, 18> startTexts() {
+  std::array<std::string, 18> texts;
+  texts[static_cast<int>(Field::Text3)].append("1.2");
+  texts[static_cast<int>(Field::Text7)].append("5");
+  texts[static_cast<int>(Field::Text8)].append("0.08");
+  return texts;
 }
+
+}  // namespace
+
+RecordingForm::RecordingForm() : texts_(startTexts()) {}
 
 void RecordingForm::set(Field field, std::string_view text) {
   texts_[static_cast<int>(field)] = text;
