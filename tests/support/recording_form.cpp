@@ -20,28 +20,39 @@ void RecordingForm::set(Field field, std::string_view text) {
   texts_[static_cast<int>(field)] = text;
 }
 
-void RecordingForm::select(Option option) { selected_ = option; }
+void RecordingForm::select(Option option) {
+  selected_ = option;
+}
 
 const std::string& RecordingForm::get(Field field) const {
   return texts_[static_cast<int>(field)];
 }
 
 std::string RecordingForm::text(Field field) const {
-  record(Kind::Read, fieldName(field), {});
+  if (recording_) {
+    record(Kind::Read, fieldName(field), {});
+  }
   return texts_[static_cast<int>(field)];
 }
 
 void RecordingForm::setText(Field field, std::string_view text) {
-  record(Kind::Write, fieldName(field), text);
+  if (recording_) {
+    record(Kind::Write, fieldName(field), text);
+  }
   texts_[static_cast<int>(field)] = text;
 }
 
 bool RecordingForm::isSelected(Option option) const {
-  record(Kind::Selected, optionName(option), {});
+  if (recording_) {
+    record(Kind::Selected, optionName(option), {});
+  }
   return selected_ == option;
 }
 
 void RecordingForm::showMessage(std::string_view message) {
+  if (!recording_) {
+    return;
+  }
   record(Kind::Message, {}, message);
   std::array<std::string, 6> shown;
   for (std::size_t i = 0; i < resultFields.size(); ++i) {
@@ -66,9 +77,7 @@ void RecordingForm::clearEvents() {
 }
 
 void RecordingForm::record(Kind kind, std::string name, std::string_view text) const {
-  if (recording_) {
-    events_.push_back({kind, std::move(name), std::string(text)});
-  }
+  events_.push_back({kind, std::move(name), std::string(text)});
 }
 
 }  // namespace varnok::testing
