@@ -23,6 +23,10 @@ struct CoefficientCase {
   bool exact;
 };
 
+void PrintTo(const CoefficientCase& c, std::ostream* os) {
+  *os << "a " << c.a << ", b " << c.b << ", c " << c.c;
+}
+
 class CoefficientTest : public ::testing::TestWithParam<CoefficientCase> {};
 
 TEST_P(CoefficientTest, InterpolatesAlongLambdaThenRho) {

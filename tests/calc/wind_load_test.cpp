@@ -15,6 +15,10 @@ struct WindCase {
   double wk, wkDesign;  // the doubles of ((mu_z * beta_gz) * w0) * mus, floored, and 1.4 * wk
 };
 
+void PrintTo(const WindCase& c, std::ostream* os) {
+  *os << "category " << static_cast<int>(c.terrain) << ", z " << c.z << ", w0 " << c.w0;
+}
+
 class WindLoadTest : public ::testing::TestWithParam<WindCase> {};
 
 TEST_P(WindLoadTest, MatchesTheFormulaBitForBit) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -179,6 +180,10 @@ struct ExitCase {
   std::string_view message;
   bool loadsShown;  // this run's Text11 and Text12 are up while the message is
 };
+
+void PrintTo(const ExitCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ExitTest : public ::testing::TestWithParam<ExitCase> {};
 
