@@ -3,6 +3,8 @@
 #include <cmath>
 #include <exception>
 
+#include "power.hpp"
+
 namespace varnok {
 
 // Raised when an intermediate value of the calculation is not a finite double: a division by
