@@ -23,9 +23,13 @@ double alongLambda(double lambda, double lambda0, double low, double high) {
 
 }  // namespace
 
-double supportRatio(double a, double c) { return finite(a / c); }
+double supportRatio(double a, double c) {
+  return finite(a / c);
+}
 
-double aspectRatio(double b, double a) { return finite(b / a); }
+double aspectRatio(double b, double a) {
+  return finite(b / a);
+}
 
 std::optional<SupportRange> supportRange(double lambda) {
   if (lambda >= 10 && lambda < 15) {
@@ -37,8 +41,8 @@ std::optional<SupportRange> supportRange(double lambda) {
   return std::nullopt;
 }
 
-std::optional<double> coefficient(const CoefficientTable& table, SupportRange range,
-                                  double lambda, double rho) {
+std::optional<double> coefficient(const CoefficientTable& table, SupportRange range, double lambda,
+                                  double rho) {
   const std::size_t column = range == SupportRange::From10 ? 0 : 1;
   const double lambda0 = range == SupportRange::From10 ? 10 : 15;
   // Bands (rho_lo, rho_hi] from the top; an inner edge belongs to the band it is the top of.

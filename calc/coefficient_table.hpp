@@ -56,7 +56,7 @@ std::optional<SupportRange> supportRange(double lambda);
 
 // The coefficient at (rho, lambda), interpolated along lambda in the two rows around rho, then
 // along rho. None when rho lies outside (0.5, 1]. lambda must lie in range.
-std::optional<double> coefficient(const CoefficientTable& table, SupportRange range,
-                                  double lambda, double rho);
+std::optional<double> coefficient(const CoefficientTable& table, SupportRange range, double lambda,
+                                  double rho);
 
 }  // namespace varnok

@@ -24,6 +24,8 @@ inline double finite(double x) {
 
 // The general power operation: a zero base with a negative exponent, a negative base with a
 // fractional exponent and an overflowing result all fail.
-inline double power(double base, double exponent) { return finite(std::pow(base, exponent)); }
+inline double power(double base, double exponent) {
+  return finite(std::pow(base, exponent));
+}
 
 }  // namespace varnok

@@ -19,7 +19,9 @@ double maxStress(double m, double wkDesign, double eta, double a, double t) {
   return finite(moment / section);
 }
 
-double deflectionLimit(double a) { return finite(a / 100); }
+double deflectionLimit(double a) {
+  return finite(a / 100);
+}
 
 bool stiffnessAcceptable(double shownDeflection, double a) {
   return deflectionLimit(a) >= shownDeflection;

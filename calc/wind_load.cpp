@@ -8,8 +8,8 @@ namespace varnok {
 namespace {
 
 struct TerrainConstants {
-  double hMin;             // m; lower heights take the height variation of hMin
-  double muzFactor;        // k in mu_z = k * h^muzExponent
+  double hMin;       // m; lower heights take the height variation of hMin
+  double muzFactor;  // k in mu_z = k * h^muzExponent
   double muzExponent;
   double betaFactor;       // K in beta_gz = (p * C + 1) * K
   double betaCoefficient;  // C

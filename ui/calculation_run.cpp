@@ -23,8 +23,7 @@ struct Lookup {
 
 class Run {
  public:
-  Run(Form& form, std::string_view decimalSeparator)
-      : form_(form), separator_(decimalSeparator) {}
+  Run(Form& form, std::string_view decimalSeparator) : form_(form), separator_(decimalSeparator) {}
 
   // The steps in their fixed order. Returns the message of an exit, or none when complete.
   // Every CalcFailure, from a conversion or from the arithmetic, leaves at once: nothing is

@@ -2,7 +2,9 @@
 
 namespace varnok {
 
-std::string fieldName(Field field) { return "Text" + std::to_string(static_cast<int>(field)); }
+std::string fieldName(Field field) {
+  return "Text" + std::to_string(static_cast<int>(field));
+}
 
 std::string optionName(Option option) {
   return "Option" + std::to_string(static_cast<int>(option));

@@ -52,11 +52,16 @@ char fullWidthAscii(std::string_view text, std::size_t pos) {
       return static_cast<char>('0' + (third - 0x90));
     }
     switch (third) {
-      case 0x8B: return '+';
-      case 0x8D: return '-';
-      case 0x8E: return '.';
-      case 0xA5: return 'E';
-      default: return 0;
+      case 0x8B:
+        return '+';
+      case 0x8D:
+        return '-';
+      case 0x8E:
+        return '.';
+      case 0xA5:
+        return 'E';
+      default:
+        return 0;
     }
   }
   return second == 0xBD && third == 0x85 ? 'e' : 0;
@@ -86,7 +91,9 @@ bool normalise(std::string_view text, std::string_view separator, std::string& o
   return true;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 struct Syntax {
   std::size_t mantissaBegin;  // after the sign
@@ -207,8 +214,8 @@ std::string numberToText(double x, std::string_view decimalSeparator) {
   }
   // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
   char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                    std::chars_format::scientific, 14);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
   const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
   const bool negative = sci[0] == '-';
   const std::size_t lead = negative ? 1 : 0;

@@ -20,7 +20,9 @@ void RecordingForm::set(Field field, std::string_view text) {
   texts_[static_cast<int>(field)] = text;
 }
 
-void RecordingForm::select(Option option) { selected_ = option; }
+void RecordingForm::select(Option option) {
+  selected_ = option;
+}
 
 const std::string& RecordingForm::get(Field field) const {
   return texts_[static_cast<int>(field)];
