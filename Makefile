@@ -1,8 +1,11 @@
 # Varnok: the two commands that set up, build and check everything on a fresh Debian 12 machine.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# Seconds each fuzz target runs in make fuzz (make test runs each for 20).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = conversions run
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run clean test-asan test-fuzz fuzz soak
 
 all: build
 
@@ -17,9 +20,36 @@ build: configure
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory test-asan test-fuzz
+
+# The tests without a window under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Each fuzz target for 20 seconds (build-fuzz/).
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, one after the other, starting from the seeds and from what
+# earlier runs found.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	for t in $(FUZZ_TARGETS); do \
+	  build-fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    build-fuzz/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
+# The full soak: 100,000 runs, memory growth and leaks (bench/soak/run-soak).
+soak: deps
+	bench/soak/run-soak
 
 run: build
 	$(BUILD_DIR)/varnok
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz
