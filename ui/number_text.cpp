@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <system_error>
 
 namespace varnok {
@@ -215,7 +214,13 @@ std::string numberToText(double x, std::string_view decimalSeparator) {
   std::string digits;
   digits += sci[lead];
   digits += sci.substr(lead + 2, 14);
-  int exponent = std::atoi(sci.data() + lead + 17);
+  // The exponent lies between "e" and the end that to_chars returned: the buffer holds no
+  // terminating zero, so nothing may read beyond that end.
+  int exponent = 0;
+  std::from_chars(sci.data() + lead + 18, sci.data() + sci.size(), exponent);
+  if (sci[lead + 17] == '-') {
+    exponent = -exponent;
+  }
   // Only the largest doubles round up to 1.79769313486232e308, which is beyond every double and
   // so would not read back; write them rounded down instead.
   if (exponent == 308 && digits == "179769313486232") {
