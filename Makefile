@@ -33,6 +33,8 @@ test-fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz -j $(JOBS)
+	@grep -hE '^[0-9]+/[0-9]+ Test:|stat::(number_of_executed_units|average_exec_per_sec)' \
+	  build-fuzz/Testing/Temporary/LastTest.log
 
 # Each fuzz target for FUZZ_SECONDS, one after the other, starting from the seeds and from what
 # earlier runs found.
