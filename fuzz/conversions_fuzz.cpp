@@ -45,7 +45,11 @@ void checkText(std::string_view text, std::string_view separator) {
 }
 
 void checkNumber(double x, std::string_view separator) {
+  // Writing depends on x alone: a longer exponent written just before must leave no trace.
+  const std::string afterShort = varnok::numberToText(x, separator);
+  varnok::numberToText(-1.5e-300, separator);
   const std::string shown = varnok::numberToText(x, separator);
+  require(shown == afterShort, "a number is written alike whatever was written before");
   require(shown.find(separator == "," ? '.' : ',') == std::string::npos,
           "a written number holds only the chosen separator");
   const std::optional<double> back = varnok::textToNumber(shown, separator);
