@@ -43,6 +43,7 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	for t in $(FUZZ_TARGETS); do \
 	  build-fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/fuzz/ \
 	    build-fuzz/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
