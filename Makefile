@@ -4,7 +4,12 @@ JOBS ?= $(shell nproc)
 # Compiler warnings are errors in `make test` (and so in CI).
 WERROR ?= OFF
 
-.PHONY: all deps configure build test run clean package package-test format format-check tidy
+# Seconds each fuzz target runs in make fuzz (make test runs each for 20).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = conversions run
+
+.PHONY: all deps configure build test run clean package package-test format format-check tidy \
+        test-asan test-fuzz fuzz soak
 
 all: build
 
@@ -23,6 +28,36 @@ test: build
 	$(MAKE) --no-print-directory format-check
 	cmake --build $(BUILD_DIR) --target package
 	tests/package/check-package $(BUILD_DIR)
+	$(MAKE) --no-print-directory test-asan test-fuzz
+
+# The tests without a window under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Each fuzz target for 20 seconds (build-fuzz/).
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz -j $(JOBS)
+	@grep -hE '^[0-9]+/[0-9]+ Test:|stat::(number_of_executed_units|average_exec_per_sec)' \
+	  build-fuzz/Testing/Temporary/LastTest.log
+
+# Each fuzz target for FUZZ_SECONDS, one after the other, starting from the seeds and from what
+# earlier runs found.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	for t in $(FUZZ_TARGETS); do \
+	  build-fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/fuzz/ \
+	    build-fuzz/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
+# The full soak: 100,000 runs, memory growth and leaks (bench/soak/run-soak).
+soak: deps
+	bench/soak/run-soak
 
 run: build
 	$(BUILD_DIR)/varnok
@@ -49,4 +84,4 @@ tidy: build
 	run-clang-tidy -quiet -p $(BUILD_DIR) '^$(CURDIR)/(calc|ui|tests|bench)/'
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

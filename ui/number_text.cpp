@@ -221,6 +221,8 @@ std::string numberToText(double x, std::string_view decimalSeparator) {
   std::string digits;
   digits += sci[lead];
   digits += sci.substr(lead + 2, 14);
+  // The exponent lies between "e" and the end that to_chars returned: the buffer holds no
+  // terminating zero, so nothing may read beyond that end.
   int exponent = 0;
   std::from_chars(sci.data() + lead + 18, sci.data() + sci.size(), exponent);
   if (sci[lead + 17] == '-') {
