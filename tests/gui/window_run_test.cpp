@@ -46,6 +46,8 @@ void WindowTest::validExampleShowsItsSixResults() {
   click();
   QCOMPARE(resultTexts(*window_), validResults);
   QVERIFY(presenter_->shown.empty());
+  // "11.4716" is wider than its box: it is shown from its first digit.
+  QCOMPARE(edit("Text15").cursorPosition(), 0);
 }
 
 void WindowTest::failureShowsTheMessageOverThePreviousResultsThenClears() {

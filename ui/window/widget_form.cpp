@@ -32,7 +32,10 @@ std::string WidgetForm::text(Field field) const {
 }
 
 void WidgetForm::setText(Field field, std::string_view text) {
-  edit(field).setText(fromUtf8(text));
+  QLineEdit& box = edit(field);
+  box.setText(fromUtf8(text));
+  // A result wider than its box is read from its first digit, not scrolled to its end.
+  box.setCursorPosition(0);
 }
 
 bool WidgetForm::isSelected(Option option) const {
