@@ -153,6 +153,19 @@ void WindowTest::resizingMovesNothing() {
   }
 }
 
+// The 800 x 600 picture is drawn unscaled; a larger window shows its own background beyond it.
+void WindowTest::backgroundIsBlueHillsFromTheTopLeftCorner() {
+  window_->resize(900, 700);
+  QTest::qWait(20);
+  const QImage picture = window_->grab().toImage();
+  const QColor sky = picture.pixelColor(2, 2);
+  const QColor nearHill = picture.pixelColor(799, 599);
+  QVERIFY(sky.blue() > sky.red() && nearHill.blue() > nearHill.red());
+  QVERIFY(nearHill.lightness() < sky.lightness());
+  QCOMPARE(picture.pixelColor(850, 650), window_->palette().color(QPalette::Window));
+  QVERIFY(picture.pixelColor(799, 300) != picture.pixelColor(801, 300));
+}
+
 void WindowTest::controlsHaveTheirLooks() {
   for (const char* name : {"Text16", "Text17"}) {
     const QLineEdit& field = edit(name);

@@ -28,6 +28,7 @@ class WindowTest : public QObject {
   void everyControlSitsAtItsTwips();
   void tabVisitsTheControlsInOrder();
   void resizingMovesNothing();
+  void backgroundIsBlueHillsFromTheTopLeftCorner();
   void controlsHaveTheirLooks();
   void captionsUseKaiTiAndFitTheirLabels();
   void fieldsAreNamedByTheirCaptions();

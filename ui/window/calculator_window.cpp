@@ -66,9 +66,13 @@ void CalculatorWindow::calculate() {
 }
 
 void CalculatorWindow::paintEvent(QPaintEvent*) {
-  // Painted once; again only when the window moves to a screen of another scale.
-  if (background_.isNull() || background_.devicePixelRatio() != devicePixelRatioF()) {
-    background_ = paintHills(devicePixelRatioF());
+  // Painted once at the size shown; again only when the window grows to show more of the
+  // picture or moves to a screen of another scale.
+  const QSize shown = size().boundedTo(backgroundSize);
+  const QSize painted = background_.deviceIndependentSize().toSize();
+  if (background_.isNull() || background_.devicePixelRatio() != devicePixelRatioF() ||
+      painted.width() < shown.width() || painted.height() < shown.height()) {
+    background_ = paintHills(shown, devicePixelRatioF());
   }
   QPainter(this).drawPixmap(0, 0, background_);
 }

@@ -49,8 +49,8 @@ void paintSky(QPainter& painter) {
 
 }  // namespace
 
-QPixmap paintHills(qreal devicePixelRatio) {
-  QPixmap pixmap(backgroundSize * devicePixelRatio);
+QPixmap paintHills(QSize visible, qreal devicePixelRatio) {
+  QPixmap pixmap(visible.boundedTo(backgroundSize) * devicePixelRatio);
   pixmap.setDevicePixelRatio(devicePixelRatio);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
