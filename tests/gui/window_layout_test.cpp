@@ -158,12 +158,15 @@ void WindowTest::backgroundIsBlueHillsFromTheTopLeftCorner() {
   window_->resize(900, 700);
   QTest::qWait(20);
   const QImage picture = window_->grab().toImage();
-  const QColor sky = picture.pixelColor(2, 2);
-  const QColor nearHill = picture.pixelColor(799, 599);
+  const auto at = [&picture](int x, int y) {  // in device-independent pixels
+    return picture.pixelColor((QPointF(x, y) * picture.devicePixelRatio()).toPoint());
+  };
+  const QColor sky = at(2, 2);
+  const QColor nearHill = at(799, 599);
   QVERIFY(sky.blue() > sky.red() && nearHill.blue() > nearHill.red());
   QVERIFY(nearHill.lightness() < sky.lightness());
-  QCOMPARE(picture.pixelColor(850, 650), window_->palette().color(QPalette::Window));
-  QVERIFY(picture.pixelColor(799, 300) != picture.pixelColor(801, 300));
+  QCOMPARE(at(850, 650), window_->palette().color(QPalette::Window));
+  QVERIFY(at(799, 300) != at(801, 300));
 }
 
 void WindowTest::controlsHaveTheirLooks() {
