@@ -85,3 +85,9 @@ tidy: build
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz
+
+# The README's picture of the window after a completed run, drawn offscreen by the GUI test.
+.PHONY: screenshot
+screenshot: build
+	VARNOK_SCREENSHOT=$(CURDIR)/docs/window.png QT_QPA_PLATFORM=offscreen \
+	  $(BUILD_DIR)/tests/gui/gui_tests screenshotAfterACompletedRun
