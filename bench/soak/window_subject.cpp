@@ -38,8 +38,7 @@ WindowSubject::WindowSubject(int realBoxEvery, int typeEvery)
     fields_.at(static_cast<std::size_t>(field)) = find<QLineEdit>(window_, fieldName(field));
   }
   for (Option option : {Option::Option1, Option::Option2, Option::Option3, Option::Option4}) {
-    options_.at(static_cast<std::size_t>(option)) =
-        find<QRadioButton>(window_, optionName(option));
+    options_.at(static_cast<std::size_t>(option)) = find<QRadioButton>(window_, optionName(option));
   }
   command_ = find<QPushButton>(window_, "Command1");
   window_.show();
