@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = conversions run
 
 .PHONY: all deps configure build test run clean package package-test format format-check tidy \
-        test-asan test-fuzz fuzz soak
+        test-asan test-asan-window test-fuzz fuzz soak
 
 all: build
 
@@ -28,13 +28,20 @@ test: build
 	$(MAKE) --no-print-directory format-check
 	cmake --build $(BUILD_DIR) --target package
 	tests/package/check-package $(BUILD_DIR)
-	$(MAKE) --no-print-directory test-asan test-fuzz
+	$(MAKE) --no-print-directory test-asan test-asan-window test-fuzz
 
 # The tests without a window under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The GUI test and a short soak through the window under the same sanitizers, LeakSanitizer
+# judging at exit (build-asan-window/).
+test-asan-window: deps
+	cmake --preset asan-window
+	cmake --build --preset asan-window -j $(JOBS)
+	ctest --preset asan-window -j $(JOBS)
 
 # Each fuzz target for 20 seconds (build-fuzz/).
 test-fuzz: deps
@@ -55,7 +62,8 @@ fuzz: deps
 	    build-fuzz/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
-# The full soak: 100,000 runs, memory growth and leaks (bench/soak/run-soak).
+# The full soak, over the fake form and through the window: 100,000 runs each, memory growth
+# and leaks (bench/soak/run-soak).
 soak: deps
 	bench/soak/run-soak
 
@@ -84,7 +92,7 @@ tidy: build
 	run-clang-tidy -quiet -p $(BUILD_DIR) '^$(CURDIR)/(calc|ui|tests|bench)/'
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-asan-window build-fuzz
 
 # The README's picture of the window after a completed run, drawn offscreen by the GUI test.
 .PHONY: screenshot

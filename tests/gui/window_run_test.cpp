@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -108,6 +109,58 @@ void WindowTest::decimalSeparatorComesFromTheWindow() {
   QVERIFY(presenter_->shown.empty());
   QCOMPARE(resultTexts(*window_)[1], "1,4");
   QCOMPARE(resultTexts(*window_)[3], "11,4716");
+}
+
+// Qt reads the system locale from LC_ALL, LC_NUMERIC and LANG once in a process, so each locale
+// runs in a child process of this program, which runs runUnderTheSystemLocale there.
+void WindowTest::decimalSeparatorFollowsTheSystemLocale_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("separator");
+  QTest::newRow("de_DE") << "de_DE.UTF-8"
+                         << ",";
+  QTest::newRow("zh_CN") << "zh_CN.UTF-8"
+                         << ".";
+  QTest::newRow("C") << "C"
+                     << ".";
+}
+
+void WindowTest::decimalSeparatorFollowsTheSystemLocale() {
+  QFETCH(QString, locale);
+  QFETCH(QString, separator);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LC_ALL", locale);
+  environment.insert("VARNOK_EXPECTED_SEPARATOR", separator);
+  QProcess child;
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QCoreApplication::applicationFilePath(), {"runUnderTheSystemLocale"});
+  QVERIFY(child.waitForFinished(60000));
+  const QString output = QString::fromUtf8(child.readAll());
+  QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
+  QVERIFY2(output.contains("PASS   : WindowTest::runUnderTheSystemLocale()"), qPrintable(output));
+}
+
+// The window as the program opens it, under the locale its parent chose: the start texts "1.2"
+// and "0.08" and the other inputs keep their full stops, and the results are written with the
+// locale's separator.
+void WindowTest::runUnderTheSystemLocale() {
+  const QString separator = qEnvironmentVariable("VARNOK_EXPECTED_SEPARATOR");
+  if (separator.isEmpty()) {
+    QSKIP("run by decimalSeparatorFollowsTheSystemLocale in a child process");
+  }
+  openWindowWithTheSystemSeparator();
+  Texts typed;
+  for (const auto& [name, text] : validExample) {
+    if (name != "Text3" && name != "Text7" && name != "Text8") {
+      typed.push_back({name, text});
+    }
+  }
+  type(typed);
+  click();
+  QVERIFY(presenter_->shown.empty());
+  QStringList expected = validResults;
+  expected.replaceInStrings(".", separator);
+  QCOMPARE(resultTexts(*window_), expected);
 }
 
 void WindowTest::messageBoxIsModalWithOneOkButtonAndNoIcon() {

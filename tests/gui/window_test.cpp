@@ -9,7 +9,18 @@ using varnok::window::CalculatorWindow;
 void WindowTest::openWindow(const QString& decimalSeparator) {
   auto presenter = std::make_unique<RecordingPresenter>();
   presenter_ = presenter.get();
-  window_ = std::make_unique<CalculatorWindow>(std::move(presenter), decimalSeparator);
+  showWindow(std::make_unique<CalculatorWindow>(std::move(presenter), decimalSeparator));
+}
+
+// The window as the program opens it, with the separator of the system locale.
+void WindowTest::openWindowWithTheSystemSeparator() {
+  auto presenter = std::make_unique<RecordingPresenter>();
+  presenter_ = presenter.get();
+  showWindow(std::make_unique<CalculatorWindow>(std::move(presenter)));
+}
+
+void WindowTest::showWindow(std::unique_ptr<CalculatorWindow> window) {
+  window_ = std::move(window);
   window_->show();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }

@@ -39,11 +39,16 @@ class WindowTest : public QObject {
   void textTypedIntoResultsHasNoEffect();
   void optionThreeComputesWithCategoryC();
   void decimalSeparatorComesFromTheWindow();
+  void decimalSeparatorFollowsTheSystemLocale_data();
+  void decimalSeparatorFollowsTheSystemLocale();
+  void runUnderTheSystemLocale();
   void messageBoxIsModalWithOneOkButtonAndNoIcon();
   void screenshotAfterACompletedRun();
 
  private:
   void openWindow(const QString& decimalSeparator);
+  void openWindowWithTheSystemSeparator();
+  void showWindow(std::unique_ptr<varnok::window::CalculatorWindow> window);
   QLineEdit& edit(const QString& name) const;
   void type(const Texts& texts) const;
   void click() const;
