@@ -72,7 +72,7 @@ DD ln(double x) {
     m *= 2;
     --k;
   }
-  const int i = static_cast<int>(m * 64 + 0.5);
+  const auto i = static_cast<int>(std::lround(m * 64));
   const double c = i / 64.0;
   const DD s = dd::div(DD{m - c, 0}, dd::twoSum(m, c));  // m - c is exact
   const DD s2 = dd::mul(s, s);

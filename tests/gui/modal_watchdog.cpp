@@ -26,7 +26,8 @@ void ModalWatchdog::check() {
     return;
   }
   const auto* box = qobject_cast<QMessageBox*>(modal);
-  caught_ = modal->windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString());
+  caught_ =
+      modal->windowTitle() + QStringLiteral(": ") + (box != nullptr ? box->text() : QString());
   if (auto* dialog = qobject_cast<QDialog*>(modal)) {
     dialog->reject();
   } else {

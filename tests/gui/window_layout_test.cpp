@@ -54,7 +54,7 @@ int pixels(int twips) {
 QStringList focusChain(QWidget& window) {
   QStringList names;
   for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
-    if (w->focusPolicy() & Qt::TabFocus) {
+    if ((w->focusPolicy() & Qt::TabFocus) != 0) {
       names << w->objectName();
     }
   }

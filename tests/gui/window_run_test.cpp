@@ -174,10 +174,11 @@ void WindowTest::messageBoxIsModalWithOneOkButtonAndNoIcon() {
       seen = "no modal message box";
       return;
     }
-    seen = QStringLiteral("%1|%2|%3|%4")
-               .arg(box->windowTitle(), box->text())
-               .arg(box->icon() == QMessageBox::NoIcon)
-               .arg(box->buttons().size() == 1 && box->standardButtons() == QMessageBox::Ok);
+    seen =
+        QStringLiteral("%1|%2|%3|%4")
+            .arg(box->windowTitle(), box->text())
+            .arg(box->icon() == QMessageBox::NoIcon ? 1 : 0)
+            .arg(box->buttons().size() == 1 && box->standardButtons() == QMessageBox::Ok ? 1 : 0);
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
   });
   varnok::window::MessageBoxPresenter().present(parent, inputError);
