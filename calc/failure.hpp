@@ -27,7 +27,7 @@ inline double finite(double x) {
 // The general power operation: a zero base with a negative exponent, a negative base with a
 // fractional exponent and an overflowing result all fail.
 inline double power(double base, double exponent) {
-  return finite(std::pow(base, exponent));
+  return finite(powerOf(base, exponent));
 }
 
 }  // namespace varnok

@@ -49,6 +49,9 @@ TEST(LargeDeflectionParameter, UsesTheSpanLessOneEdgeDistance) {
   EXPECT_EQ(largeDeflectionParameter(1000, 100, 1, 10), 0.91125);
   EXPECT_EQ(largeDeflectionParameter(1000, 1000, 1, 10), 0);
   EXPECT_EQ(largeDeflectionParameter(1000, 100, -1, 10), -0.91125);
+  // The correctly rounded fourth powers, which the C library's pow misses by one bit here.
+  EXPECT_EQ(largeDeflectionParameter(1836.2, 0, 1, 1), 157887.38644353603);
+  EXPECT_EQ(largeDeflectionParameter(2700.9, 0, 1, 1), 739097.1421843591);
 }
 
 TEST(LargeDeflectionParameter, ZeroThicknessAndOverflowFail) {
