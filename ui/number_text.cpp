@@ -1,5 +1,7 @@
 #include "number_text.hpp"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <system_error>
@@ -70,24 +72,28 @@ bool isNumberChar(char c) {
   return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
 }
 
-// Maps the text onto ASCII with '.' as the only separator; false for any other character.
-bool normalise(std::string_view text, std::string_view separator, std::string& out) {
-  out.reserve(text.size());
+// Maps the text onto ASCII with '.' as the only separator, into out, which has room for
+// text.size() characters (no character grows); the length written, or none for any other
+// character.
+std::optional<std::size_t> normalise(std::string_view text, std::string_view separator, char* out) {
+  const char separatorStart = separator.empty() ? '\0' : separator[0];
+  std::size_t n = 0;
   for (std::size_t pos = 0; pos < text.size();) {
-    if (!separator.empty() && text.substr(pos, separator.size()) == separator) {
-      out += '.';
+    if (text[pos] == separatorStart && !separator.empty() &&
+        text.substr(pos, separator.size()) == separator) {
+      out[n++] = '.';
       pos += separator.size();
     } else if (isNumberChar(text[pos])) {
-      out += text[pos];
+      out[n++] = text[pos];
       ++pos;
     } else if (const char c = fullWidthAscii(text, pos); c != 0) {
-      out += c;
+      out[n++] = c;
       pos += 3;
     } else {
-      return false;
+      return std::nullopt;
     }
   }
-  return true;
+  return n;
 }
 
 bool isDigit(char c) {
@@ -179,13 +185,96 @@ std::int64_t decimalMagnitude(std::string_view s, const Syntax& syntax) {
   return leading + exponent;
 }
 
+// x rounded to fifteen significant digits: the digits without trailing zeros and the decimal
+// exponent of the first.
+struct Rounded {
+  std::array<char, 15> digits;
+  std::size_t count;
+  int exponent;
+  bool negative;
+};
+
+Rounded roundedTo15(double x) {
+  // d.dddddddddddddde±x, correctly rounded. The buffer holds no terminating zero, so nothing is
+  // read beyond the end that to_chars returns.
+  std::array<char, 32> buffer;
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                 std::chars_format::scientific, 14)
+                       .ptr;
+  Rounded r{};
+  r.negative = buffer[0] == '-';
+  const char* sci = buffer.data() + (r.negative ? 1 : 0);
+  r.digits[0] = sci[0];
+  std::copy(sci + 2, sci + 16, r.digits.begin() + 1);
+  for (const char* p = sci + 18; p < end; ++p) {
+    r.exponent = r.exponent * 10 + (*p - '0');
+  }
+  if (sci[17] == '-') {
+    r.exponent = -r.exponent;
+  }
+  // Only the largest doubles round up to 1.79769313486232e308, which is beyond every double and
+  // so would not read back; write them rounded down instead.
+  constexpr std::string_view beyondLargest = "179769313486232";
+  if (r.exponent == 308 && std::string_view(r.digits.data(), 15) == beyondLargest) {
+    r.digits[14] = '1';
+  }
+  r.count = 15;
+  while (r.count > 1 && r.digits[r.count - 1] == '0') {
+    --r.count;
+  }
+  return r;
+}
+
+// 1e-4 <= |x| < 1e15: digits with the separator where the exponent puts it.
+void writePlain(std::string_view digits, int exponent, std::string_view separator,
+                std::string& out) {
+  if (exponent < 0) {
+    out += '0';
+    out += separator;
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out += digits;
+    return;
+  }
+  const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+  if (digits.size() <= integerDigits) {
+    out += digits;
+    out.append(integerDigits - digits.size(), '0');
+    return;
+  }
+  out += digits.substr(0, integerDigits);
+  out += separator;
+  out += digits.substr(integerDigits);
+}
+
+// Mantissa and exponent: 1.5e+20, 9e-5.
+void writeScientific(std::string_view digits, int exponent, std::string_view separator,
+                     std::string& out) {
+  out += digits[0];
+  if (digits.size() > 1) {
+    out += separator;
+    out += digits.substr(1);
+  }
+  out += exponent < 0 ? "e-" : "e+";
+  out += std::to_string(exponent < 0 ? -exponent : exponent);
+}
+
 }  // namespace
 
 std::optional<double> textToNumber(std::string_view text, std::string_view decimalSeparator) {
-  std::string s;
-  if (!normalise(trimmed(text), decimalSeparator, s)) {
+  const std::string_view number = trimmed(text);
+  // Field texts are short: they are normalised on the stack, longer ones on the heap.
+  std::array<char, 40> small;
+  std::string large;
+  char* buffer = small.data();
+  if (number.size() > small.size()) {
+    large.resize(number.size());
+    buffer = large.data();
+  }
+  const std::optional<std::size_t> length = normalise(number, decimalSeparator, buffer);
+  if (!length || *length == 0) {
     return std::nullopt;
   }
+  const std::string_view s(buffer, *length);
   const std::optional<Syntax> syntax = parseSyntax(s);
   if (!syntax) {
     return std::nullopt;
@@ -211,59 +300,18 @@ std::string numberToText(double x, std::string_view decimalSeparator) {
   if (x == 0) {
     return "0";  // also for -0, which is no negative value to show
   }
-  // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
-  char buffer[32];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-  const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const bool negative = sci[0] == '-';
-  const std::size_t lead = negative ? 1 : 0;
-  std::string digits;
-  digits += sci[lead];
-  digits += sci.substr(lead + 2, 14);
-  // The exponent lies between "e" and the end that to_chars returned: the buffer holds no
-  // terminating zero, so nothing may read beyond that end.
-  int exponent = 0;
-  std::from_chars(sci.data() + lead + 18, sci.data() + sci.size(), exponent);
-  if (sci[lead + 17] == '-') {
-    exponent = -exponent;
+  const Rounded r = roundedTo15(x);
+  const std::string_view digits(r.digits.data(), r.count);
+  std::string out;
+  out.reserve(24 + decimalSeparator.size());
+  if (r.negative) {
+    out += '-';
   }
-  // Only the largest doubles round up to 1.79769313486232e308, which is beyond every double and
-  // so would not read back; write them rounded down instead.
-  if (exponent == 308 && digits == "179769313486232") {
-    digits = "179769313486231";
+  if (r.exponent >= -4 && r.exponent < 15) {
+    writePlain(digits, r.exponent, decimalSeparator, out);
+  } else {
+    writeScientific(digits, r.exponent, decimalSeparator, out);
   }
-  while (digits.size() > 1 && digits.back() == '0') {
-    digits.pop_back();
-  }
-
-  std::string out = negative ? "-" : "";
-  if (exponent >= -4 && exponent < 15) {
-    if (exponent < 0) {
-      out += '0';
-      out += decimalSeparator;
-      out.append(static_cast<std::size_t>(-exponent - 1), '0');
-      out += digits;
-      return out;
-    }
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-      out += digits;
-      out.append(integerDigits - digits.size(), '0');
-      return out;
-    }
-    out += digits.substr(0, integerDigits);
-    out += decimalSeparator;
-    out += digits.substr(integerDigits);
-    return out;
-  }
-  out += digits[0];
-  if (digits.size() > 1) {
-    out += decimalSeparator;
-    out += digits.substr(1);
-  }
-  out += exponent < 0 ? "e-" : "e+";
-  out += std::to_string(exponent < 0 ? -exponent : exponent);
   return out;
 }
 

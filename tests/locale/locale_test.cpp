@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/recording_form.hpp"
+#include "tests/support/worked_example.hpp"
 #include "ui/calculation_run.hpp"
 #include "ui/number_text.hpp"
 #include "ui/texts.hpp"
@@ -39,14 +40,8 @@ class GlobalLocale {
 
 // The worked example: category A, inputs entered with a full stop, as the window's defaults are.
 RecordingForm workedExample(std::string_view w0) {
-  RecordingForm form;
-  form.set(Field::Text1, "10");
+  RecordingForm form = varnok::testing::workedExampleForm();
   form.set(Field::Text2, w0);
-  form.set(Field::Text6, "0");
-  form.set(Field::Text4, "10");
-  form.set(Field::Text9, "1000");
-  form.set(Field::Text5, "100");
-  form.set(Field::Text10, "1000");
   return form;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/recording_form.hpp"
+#include "tests/support/worked_example.hpp"
 #include "ui/texts.hpp"
 
 namespace varnok {
@@ -22,17 +23,9 @@ using Results = std::array<std::string, 6>;
 // Results of an earlier run, to see what an exit leaves showing while its message is up.
 const Results previous{"p11", "p12", "p14", "p15", "p16", "p17"};
 
-// Category A, z = 10, w0 = 0.3, G = 0, t = 10, a = 1000, c = 100, b = 1000 with the defaults:
-// the wind load is floored to 1, theta = 0.91125 so eta = 1, mu = 0.2547, m = 0.8194.
+// The worked example, with an earlier run's results in the result fields.
 RecordingForm validForm() {
-  RecordingForm form;
-  form.set(Field::Text1, "10");
-  form.set(Field::Text2, "0.3");
-  form.set(Field::Text6, "0");
-  form.set(Field::Text4, "10");
-  form.set(Field::Text9, "1000");
-  form.set(Field::Text5, "100");
-  form.set(Field::Text10, "1000");
+  RecordingForm form = testing::workedExampleForm();
   for (std::size_t i = 0; i < resultFields.size(); ++i) {
     form.set(resultFields[i], previous[i]);
   }
