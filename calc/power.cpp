@@ -76,8 +76,14 @@ DD ln(double x) {
   const double c = i / 64.0;
   const DD s = dd::div(DD{m - c, 0}, dd::twoSum(m, c));  // m - c is exact
   const DD s2 = dd::mul(s, s);
-  DD sum = atanhCoefficients.back();
-  for (int n = static_cast<int>(atanhCoefficients.size()) - 2; n >= 0; --n) {
+  // |s2| < 3.1e-5: the terms from s2^4 on weigh less than 1e-19 against the first, so plain
+  // doubles carry them to well below the last bit of the double-double sum.
+  double tail = atanhCoefficients.back().hi;
+  for (int n = static_cast<int>(atanhCoefficients.size()) - 2; n >= 4; --n) {
+    tail = tail * s2.hi + atanhCoefficients[n].hi;
+  }
+  DD sum{tail, 0};
+  for (int n = 3; n >= 0; --n) {
     sum = dd::add(dd::mul(sum, s2), atanhCoefficients[n]);
   }
   const DD lnM = dd::add(lnPoints[i - firstPoint], dd::mul(dd::mul(s, sum), 2.0));
@@ -97,8 +103,14 @@ double exp(DD z) {
   const DD u{r.hi / 32, r.lo / 32};
   // e^u - 1, kept in this form through the squarings so that no digits cancel:
   // (1 + E)^2 - 1 = 2E + E^2.
-  DD sum = expCoefficients.back();
-  for (int n = static_cast<int>(expCoefficients.size()) - 2; n >= 1; --n) {
+  // |u| < 0.011: from u^8 / 8! on the terms weigh less than 1e-18 against the first, so plain
+  // doubles carry them.
+  double tail = expCoefficients.back().hi;
+  for (int n = static_cast<int>(expCoefficients.size()) - 2; n >= 8; --n) {
+    tail = tail * u.hi + expCoefficients[n].hi;
+  }
+  DD sum{tail, 0};
+  for (int n = 7; n >= 1; --n) {
     sum = dd::add(dd::mul(sum, u), expCoefficients[n]);
   }
   DD e = dd::mul(sum, u);

@@ -258,6 +258,61 @@ void writeScientific(std::string_view digits, int exponent, std::string_view sep
   out += std::to_string(exponent < 0 ? -exponent : exponent);
 }
 
+// The exact powers of ten that a double holds: 10^0 to 10^22.
+constexpr std::array<double, 23> exactPowersOfTen = [] {
+  std::array<double, 23> p{};
+  double v = 1;
+  for (double& e : p) {
+    e = v;
+    v *= 10;
+  }
+  return p;
+}();
+
+// A number of at most 15 significant digits times 10^k with |k| <= 22 is one IEEE multiplication
+// or division of two exact doubles, so it comes out correctly rounded without the general reader
+// (Clinger's fast path); most field texts are such numbers. None for any other number.
+std::optional<double> exactlyScaled(std::string_view s, const Syntax& syntax) {
+  std::int64_t mantissa = 0;
+  int significant = 0;
+  int fractionDigits = 0;
+  bool fraction = false;
+  for (std::size_t pos = syntax.mantissaBegin; pos < syntax.mantissaEnd; ++pos) {
+    if (s[pos] == '.') {
+      fraction = true;
+      continue;
+    }
+    fractionDigits += fraction ? 1 : 0;
+    if (significant > 0 || s[pos] != '0') {
+      if (++significant > 15) {
+        return std::nullopt;
+      }
+      mantissa = mantissa * 10 + (s[pos] - '0');
+    }
+  }
+  int exponent = 0;
+  if (syntax.mantissaEnd < s.size()) {
+    std::size_t pos = syntax.mantissaEnd + 1;
+    const bool negative = s[pos] == '-';
+    pos += (s[pos] == '-' || s[pos] == '+') ? 1 : 0;
+    for (; pos < s.size(); ++pos) {
+      if (exponent > 1000) {
+        return std::nullopt;
+      }
+      exponent = exponent * 10 + (s[pos] - '0');
+    }
+    exponent = negative ? -exponent : exponent;
+  }
+  const int k = exponent - fractionDigits;
+  if (k < -22 || k > 22) {
+    return std::nullopt;
+  }
+  // mantissa < 10^15 < 2^53: exact as a double.
+  const auto m = static_cast<double>(mantissa);
+  const double value = k >= 0 ? m * exactPowersOfTen[k] : m / exactPowersOfTen[-k];
+  return s[0] == '-' ? -value : value;
+}
+
 }  // namespace
 
 std::optional<double> textToNumber(std::string_view text, std::string_view decimalSeparator) {
@@ -278,6 +333,9 @@ std::optional<double> textToNumber(std::string_view text, std::string_view decim
   const std::optional<Syntax> syntax = parseSyntax(s);
   if (!syntax) {
     return std::nullopt;
+  }
+  if (const std::optional<double> exact = exactlyScaled(s, *syntax)) {
+    return exact;
   }
   // from_chars takes no leading plus sign.
   const char* first = s.data() + (s[0] == '+' ? 1 : 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -70,6 +71,35 @@ TEST(TextToNumber, RejectsWhatIsNoNumber) {
     EXPECT_EQ(textToNumber(text, "."), std::nullopt) << "\"" << text << "\"";
   }
   EXPECT_EQ(textToNumber(std::string_view("1\0", 2), "."), std::nullopt);
+}
+
+TEST(TextToNumber, IsCorrectlyRoundedOnBothSidesOfTheShortcutForShortNumbers) {
+  // Up to 15 significant digits times 10^k with |k| <= 22 is scaled directly; everything else
+  // goes to the general reader. Both must agree with the C library's correctly rounded strtod.
+  const char* const cases[] = {"123456789012345",
+                               "1234567890123456",
+                               "9007199254740993",
+                               "123456789012345e22",
+                               "123456789012345e23",
+                               "1e22",
+                               "1e23",
+                               "1e-22",
+                               "1e-23",
+                               "0.1",
+                               "0.3",
+                               "3.5375",
+                               "0.000123456789012345",
+                               "0.0000000000000000000001",
+                               "0.00000000000000000000001",
+                               "999999999999999e-22",
+                               "1.00000000000000000000",
+                               "-2.5e-7",
+                               "4503599627370497.5",
+                               "0.1234567890123456789",
+                               "17976931348623157e292"};
+  for (const char* text : cases) {
+    EXPECT_EQ(textToNumber(text, "."), std::strtod(text, nullptr)) << text;
+  }
 }
 
 TEST(TextToNumber, TakesTheLocalesSeparatorAndAlwaysTheFullStop) {
