@@ -63,6 +63,22 @@ constexpr std::array<DD, 14> expCoefficients = [] {
   return c;
 }();
 
+// c[lowest] + x (c[lowest + 1] + x (... + x c[N - 1])) by Horner's rule: the coefficients from
+// c[doubleFrom] up in plain doubles, where the sum of their terms is far below the last bit of the
+// result, the rest in double-double.
+template <std::size_t N>
+DD horner(const std::array<DD, N>& c, DD x, int doubleFrom, int lowest) {
+  double tail = c.back().hi;
+  for (int n = static_cast<int>(N) - 2; n >= doubleFrom; --n) {
+    tail = tail * x.hi + c[n].hi;
+  }
+  DD sum{tail, 0};
+  for (int n = doubleFrom - 1; n >= lowest; --n) {
+    sum = dd::add(dd::mul(sum, x), c[n]);
+  }
+  return sum;
+}
+
 // ln x for a finite x > 0: x = 2^k * m with m in [0.70, 1.42], m near a point c = i / 64, and
 // ln m = ln c + 2 atanh((m - c) / (m + c)) with |(m - c) / (m + c)| below 0.006.
 DD ln(double x) {
@@ -78,14 +94,7 @@ DD ln(double x) {
   const DD s2 = dd::mul(s, s);
   // |s2| < 3.1e-5: the terms from s2^4 on weigh less than 1e-19 against the first, so plain
   // doubles carry them to well below the last bit of the double-double sum.
-  double tail = atanhCoefficients.back().hi;
-  for (int n = static_cast<int>(atanhCoefficients.size()) - 2; n >= 4; --n) {
-    tail = tail * s2.hi + atanhCoefficients[n].hi;
-  }
-  DD sum{tail, 0};
-  for (int n = 3; n >= 0; --n) {
-    sum = dd::add(dd::mul(sum, s2), atanhCoefficients[n]);
-  }
+  const DD sum = horner(atanhCoefficients, s2, 4, 0);
   const DD lnM = dd::add(lnPoints[i - firstPoint], dd::mul(dd::mul(s, sum), 2.0));
   return dd::add(dd::mul(ln2, static_cast<double>(k)), lnM);
 }
@@ -105,15 +114,7 @@ double exp(DD z) {
   // (1 + E)^2 - 1 = 2E + E^2.
   // |u| < 0.011: from u^8 / 8! on the terms weigh less than 1e-18 against the first, so plain
   // doubles carry them.
-  double tail = expCoefficients.back().hi;
-  for (int n = static_cast<int>(expCoefficients.size()) - 2; n >= 8; --n) {
-    tail = tail * u.hi + expCoefficients[n].hi;
-  }
-  DD sum{tail, 0};
-  for (int n = 7; n >= 1; --n) {
-    sum = dd::add(dd::mul(sum, u), expCoefficients[n]);
-  }
-  DD e = dd::mul(sum, u);
+  DD e = dd::mul(horner(expCoefficients, u, 8, 1), u);
   for (int i = 0; i < 5; ++i) {
     e = dd::add(dd::mul(e, 2.0), dd::mul(e, e));
   }
